@@ -1,0 +1,10 @@
+# minizip, compiled from contrib/minizip of Debian's zlib source (fetched by scripts/setup).
+set(MINIZIP_DIR "${PROJECT_SOURCE_DIR}/third_party/zlib/contrib/minizip")
+if(NOT EXISTS "${MINIZIP_DIR}/unzip.c")
+  message(FATAL_ERROR "minizip sources missing in ${MINIZIP_DIR}: run scripts/setup")
+endif()
+add_library(minizip STATIC "${MINIZIP_DIR}/unzip.c" "${MINIZIP_DIR}/ioapi.c")
+target_include_directories(minizip PUBLIC "${MINIZIP_DIR}")
+target_compile_definitions(minizip PRIVATE NOCRYPT NOUNCRYPT)
+target_compile_options(minizip PRIVATE -w)
+target_link_libraries(minizip PUBLIC ZLIB::ZLIB)
