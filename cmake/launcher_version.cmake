@@ -10,5 +10,5 @@ function(launcher_resources target version)
   add_library(${target} OBJECT "${PROJECT_SOURCE_DIR}/src/res/launcher.rc")
   target_include_directories(${target} PRIVATE "${config_dir}" "${PROJECT_SOURCE_DIR}/src/res")
   set_source_files_properties("${PROJECT_SOURCE_DIR}/src/res/launcher.rc" PROPERTIES
-    OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/src/res/launcher.manifest")
+    OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/src/res/launcher.manifest;${PROJECT_SOURCE_DIR}/src/res/settings.zip")
 endfunction()

@@ -11,6 +11,7 @@
 #include "app/Paths.h"
 #include "app/ProcessStart.h"
 #include "framework/Exception.h"
+#include "update/Uninstaller.h"
 #include "update/UpdateLog.h"
 
 BOOL CZeruri_JNApp::InitInstance()
@@ -24,8 +25,10 @@ BOOL CZeruri_JNApp::InitInstance()
         RunNormal();
         break;
     case StartRun::UninstallConfirm:
+        // Ends without showing the main window.
+        break;
     case StartRun::Removal:
-        // Both uninstall runs end without showing the main window.
+        RemoveInstallation(choice.argument);
         break;
     case StartRun::Normal:
         RunNormal();

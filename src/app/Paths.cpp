@@ -62,8 +62,7 @@ std::wstring GetDataFolder()
 {
     std::wstring& cache = DataFolderCache();
     if (cache.empty())
-        cache = ComposePath({AppDataFolder(), L"\\", LoadResString(IDS_PLATFORM_FOLDER), L"\\",
-                             LoadResString(IDS_GAME_CODE), L"\\"});
+        cache = ComposePath({PlatformFolder(), L"\\", LoadResString(IDS_GAME_CODE), L"\\"});
     return cache;
 }
 
@@ -82,25 +81,26 @@ std::wstring UpdateTargetPath()
                         FileNameOf(RunningExePath())});
 }
 
-std::wstring DesktopShortcutPath()
+std::wstring PlatformFolder() { return ComposePath({AppDataFolder(), L"\\", LoadResString(IDS_PLATFORM_FOLDER)}); }
+
+std::wstring DesktopFolder() { return ShellFolder(CSIDL_DESKTOP); }
+std::wstring ProgramsFolder() { return ShellFolder(CSIDL_PROGRAMS); }
+
+std::wstring DesktopShortcutName()
 {
-    return ComposePath({ShellFolder(CSIDL_DESKTOP), L"\\", LoadResString(IDS_PLATFORM_CODE), L"《",
-                        LoadResString(IDS_GAME_NAME), L"》.lnk"});
+    return LoadResString(IDS_PLATFORM_CODE) + L"《" + LoadResString(IDS_GAME_NAME) + L"》.lnk";
 }
+
+std::wstring GameShortcutName() { return LoadResString(IDS_GAME_NAME) + L".lnk"; }
+std::wstring UninstallShortcutName() { return LoadResString(IDS_UNINSTALL_NAME) + L".lnk"; }
+
+std::wstring DesktopShortcutPath() { return ComposePath({DesktopFolder(), L"\\", DesktopShortcutName()}); }
 
 std::wstring StartMenuGroupFolder()
 {
-    return ComposePath({ShellFolder(CSIDL_PROGRAMS), L"\\", LoadResString(IDS_START_MENU_FOLDER)});
+    return ComposePath({ProgramsFolder(), L"\\", LoadResString(IDS_START_MENU_FOLDER)});
 }
 
 std::wstring StartMenuFolder() { return ComposePath({StartMenuGroupFolder(), L"\\", LoadResString(IDS_GAME_NAME)}); }
-
-std::wstring GameShortcutPath()
-{
-    return ComposePath({StartMenuFolder(), L"\\", LoadResString(IDS_GAME_NAME), L".lnk"});
-}
-
-std::wstring UninstallShortcutPath()
-{
-    return ComposePath({StartMenuFolder(), L"\\", LoadResString(IDS_UNINSTALL_NAME), L".lnk"});
-}
+std::wstring GameShortcutPath() { return ComposePath({StartMenuFolder(), L"\\", GameShortcutName()}); }
+std::wstring UninstallShortcutPath() { return ComposePath({StartMenuFolder(), L"\\", UninstallShortcutName()}); }

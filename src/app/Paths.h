@@ -23,6 +23,13 @@ std::wstring DownloadedUpdatePath();
 std::wstring UpdateTargetPath();
 std::wstring UninstallCopyPath();
 
+std::wstring PlatformFolder();     // %APPDATA%\<platform>, the data folder's parent
+
+std::wstring DesktopFolder();         // the user's desktop
+std::wstring ProgramsFolder();        // the user's start-menu programs
+std::wstring DesktopShortcutName();   // "<platform>《<game>》.lnk"
+std::wstring GameShortcutName();      // "<game>.lnk"
+std::wstring UninstallShortcutName(); // "卸载-<game>.lnk"
 std::wstring DesktopShortcutPath();
 std::wstring StartMenuGroupFolder();  // programs\<game-platform>
 std::wstring StartMenuFolder();       // programs\<game-platform>\<game>
