@@ -5,6 +5,9 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "app/Paths.h"
 #include "app/Settings.h"
 #include "framework/WinApp.h"
@@ -63,6 +66,17 @@ TEST_F(Installation, UnpacksTheBuiltInArchiveOnce)
     EXPECT_EQ(ReadFileBytes(SettingsFilePath()), std::string(kDefaultSettings) + "start=1001\r\n");
     EXPECT_EQ(ReadFileBytes(UninstallIconPath()).size(), 1150u);
     EXPECT_FALSE(FileExists(ResourcesFolder() + L"\\data.zip"));
+    std::vector<std::wstring> unpacked;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((ResourcesFolder() + L"\\*").c_str(), &found);
+    do {
+        if (wcscmp(found.cFileName, L".") && wcscmp(found.cFileName, L".."))
+            unpacked.push_back(found.cFileName);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    std::sort(unpacked.begin(), unpacked.end());
+    EXPECT_EQ(unpacked, (std::vector<std::wstring>{L"systemset.ini", L"uninstall.ico"}));
+    EXPECT_EQ(GetFileAttributesW(SettingsFilePath().c_str()), DWORD(FILE_ATTRIBUTE_ARCHIVE));
     EXPECT_EQ(GetFileAttributesW(UninstallIconPath().c_str()), DWORD(FILE_ATTRIBUTE_ARCHIVE));
     EXPECT_EQ(WriteTime(UninstallIconPath()), LocalStampAsUtc(2013, 11, 22, 11, 28, 40));
 
