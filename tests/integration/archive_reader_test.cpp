@@ -11,13 +11,6 @@
 
 namespace {
 
-ULONGLONG WriteTime(const std::wstring& path)
-{
-    WIN32_FILE_ATTRIBUTE_DATA data = {};
-    GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
-    return (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
-}
-
 // Every file below a folder, as paths relative to it.
 void ListFiles(const std::wstring& folder, const std::wstring& prefix, std::vector<std::wstring>& files)
 {
@@ -105,7 +98,7 @@ TEST_F(ArchiveReading, AttributesAndTimesComeFromTheHeaders)
     EXPECT_EQ(GetFileAttributesW((base + L"\\dos.txt").c_str()) & kept, DWORD(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE));
     EXPECT_EQ(GetFileAttributesW((base + L"\\unix.txt").c_str()) & kept, DWORD(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE));
     EXPECT_TRUE(ReadFileBytes(base + L"\\times.txt") == withTimes.data);
-    EXPECT_EQ(WriteTime(base + L"\\times.txt"), (utSeconds + 11644473600ULL) * 10000000ULL);
+    EXPECT_EQ(LastWriteTime(base + L"\\times.txt"), (utSeconds + 11644473600ULL) * 10000000ULL);
 }
 
 TEST_F(ArchiveReading, DamagedEntriesGiveTheirOwnResultCodes)

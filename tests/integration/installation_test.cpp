@@ -10,7 +10,6 @@
 
 #include "app/Paths.h"
 #include "app/Settings.h"
-#include "framework/WinApp.h"
 #include "support/InstallState.h"
 #include "support/Scratch.h"
 #include "update/Installer.h"
@@ -31,31 +30,11 @@ ULONGLONG LocalStampAsUtc(WORD year, WORD month, WORD day, WORD hour, WORD minut
     return (static_cast<ULONGLONG>(utc.dwHighDateTime) << 32) | utc.dwLowDateTime;
 }
 
-ULONGLONG WriteTime(const std::wstring& path)
-{
-    WIN32_FILE_ATTRIBUTE_DATA data = {};
-    GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
-    return (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
-}
-
-class Installation : public testing::Test {
+class Installation : public InstallationTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        CoInitialize(nullptr);
-        app.InitInstance();
-        app.SetRegistryKey(L"应用程序向导生成的本地应用程序");
-    }
-    static void TearDownTestSuite() { CoUninitialize(); }
-    void SetUp() override { ClearInstallation(); }
-    void TearDown() override { ClearInstallation(); }
-
     static std::wstring DataFolderPath() { return GetDataFolder().substr(0, GetDataFolder().size() - 1); }
     static void MakeResourcesFolder() { SHCreateDirectoryExW(nullptr, ResourcesFolder().c_str(), nullptr); }
-
-    static CWinApp app;
 };
-CWinApp Installation::app;
 
 TEST_F(Installation, UnpacksTheBuiltInArchiveOnce)
 {
@@ -78,7 +57,7 @@ TEST_F(Installation, UnpacksTheBuiltInArchiveOnce)
     EXPECT_EQ(unpacked, (std::vector<std::wstring>{L"systemset.ini", L"uninstall.ico"}));
     EXPECT_EQ(GetFileAttributesW(SettingsFilePath().c_str()), DWORD(FILE_ATTRIBUTE_ARCHIVE));
     EXPECT_EQ(GetFileAttributesW(UninstallIconPath().c_str()), DWORD(FILE_ATTRIBUTE_ARCHIVE));
-    EXPECT_EQ(WriteTime(UninstallIconPath()), LocalStampAsUtc(2013, 11, 22, 11, 28, 40));
+    EXPECT_EQ(LastWriteTime(UninstallIconPath()), LocalStampAsUtc(2013, 11, 22, 11, 28, 40));
 
     // The marker now stops every further pass: nothing is touched.
     DeleteFileW(UninstallIconPath().c_str());

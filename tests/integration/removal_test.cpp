@@ -6,7 +6,6 @@
 #include <shlobj.h>
 
 #include "app/Paths.h"
-#include "framework/WinApp.h"
 #include "support/InstallState.h"
 #include "support/LauncherProcess.h"
 #include "support/Scratch.h"
@@ -38,15 +37,8 @@ bool InTrash(const std::wstring& name)
     return true;
 }
 
-class Removal : public testing::Test {
+class Removal : public InstallationTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        CoInitialize(nullptr);
-        app.InitInstance();
-        app.SetRegistryKey(L"应用程序向导生成的本地应用程序");
-    }
-    static void TearDownTestSuite() { CoUninitialize(); }
     void SetUp() override
     {
         ClearInstallation();
@@ -57,11 +49,7 @@ protected:
         }
         InstallLauncher();
     }
-    void TearDown() override { ClearInstallation(); }
-
-    static CWinApp app;
 };
-CWinApp Removal::app;
 
 TEST_F(Removal, TakesAwayWhatInstallationMadeIntoTheRecycleBin)
 {

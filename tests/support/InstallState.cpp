@@ -63,3 +63,12 @@ void ClearInstallation()
     RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kUninstallEntryKey, KEY_WOW64_64KEY, 0);
     RegDeleteKeyW(HKEY_CURRENT_USER, ProfileSectionKey().c_str());
 }
+
+CWinApp InstallationTest::app;
+
+void InstallationTest::SetUpTestSuite()
+{
+    CoInitialize(nullptr);
+    app.InitInstance();
+    app.SetRegistryKey(L"应用程序向导生成的本地应用程序");
+}

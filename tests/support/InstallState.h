@@ -2,7 +2,11 @@
 // of the test run's per-user folders, uninstall key and profile.
 #pragma once
 #include <windows.h>
+#include <gtest/gtest.h>
+
 #include <string>
+
+#include "framework/WinApp.h"
 
 struct ShortcutInfo {
     bool loaded = false;
@@ -26,3 +30,15 @@ std::wstring ProfileSectionKey();          // HKCU, this executable's profile se
 // Removes the data folder's tree, the desktop and start-menu entries, the uninstall key and the
 // profile section, so the next installation starts from nothing.
 void ClearInstallation();
+
+// Tests that install: COM for the shell links and an application object for the profile, as the
+// launcher has them; every test starts and ends with nothing installed.
+class InstallationTest : public testing::Test {
+protected:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite() { CoUninitialize(); }
+    void SetUp() override { ClearInstallation(); }
+    void TearDown() override { ClearInstallation(); }
+
+    static CWinApp app;
+};

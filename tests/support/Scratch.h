@@ -47,6 +47,7 @@ std::wstring ScratchRoot();
 std::string ReadFileBytes(const std::wstring& path);
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 bool FileExists(const std::wstring& path);
+ULONGLONG LastWriteTime(const std::wstring& path);  // 100-ns units, UTC
 void RemoveTree(const std::wstring& path);
 // The UTF-16LE text of a byte string (the update log's encoding), without conversion of line ends.
 std::wstring Utf16Text(const std::string& bytes);
