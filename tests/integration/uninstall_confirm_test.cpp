@@ -1,0 +1,103 @@
+// The uninstall confirmation run across processes: an installed launcher started with a command
+// line ending in "-u" asks in the skinned box; this test answers it from outside, as a user would.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "app/Paths.h"
+#include "support/LauncherProcess.h"
+#include "support/Scratch.h"
+
+namespace {
+
+const int kCloseButtonId = 1001;
+
+// The box of another process: a visible dialog with the close button's control.
+HWND FindBox()
+{
+    struct Search {
+        HWND found;
+    } search = {nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            wchar_t className[16] = {};
+            GetClassNameW(window, className, 16);
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            if (wcscmp(className, L"#32770") == 0 && IsWindowVisible(window) && process != GetCurrentProcessId() &&
+                GetDlgItem(window, kCloseButtonId)) {
+                reinterpret_cast<Search*>(context)->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+class UninstallConfirmRun : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The session's desktop process starts with the first window of the session; let that
+        // happen here rather than inside the launcher's run, where it would count as started.
+        GetDesktopWindow();
+        DeleteFileW(UninstallCopyPath().c_str());
+        CreateDirectoryW(folder.c_str(), nullptr);
+        ASSERT_TRUE(CopyFileW((BinaryFolder() + L"\\launcher.exe").c_str(), installed.c_str(), FALSE));
+    }
+    void TearDown() override { DeleteFileW(UninstallCopyPath().c_str()); }
+
+    // Starts the installed launcher as the uninstall shortcut does and clicks `button` in its box.
+    LauncherRun AnswerWith(int button)
+    {
+        bool clicked = false;
+        std::thread user([&] {
+            for (int i = 0; i < 250 && !clicked; ++i) {
+                if (HWND box = FindBox()) {
+                    Sleep(100);
+                    SendMessageW(GetDlgItem(box, button), BM_CLICK, 0, 0);
+                    clicked = true;
+                } else {
+                    Sleep(40);
+                }
+            }
+        });
+        LauncherRun run = RunLauncher(installed, L"\"" + installed + L"\" -u", 20000);
+        user.join();
+        EXPECT_TRUE(clicked);
+        return run;
+    }
+
+    ScratchFolder scratch{L"uninstall"};
+    std::wstring folder = scratch / L"my games";
+    std::wstring installed = folder + L"\\launcher.exe";
+};
+
+TEST_F(UninstallConfirmRun, DecliningCopiesAndStartsNothing)
+{
+    for (int button : {IDCANCEL, kCloseButtonId}) {
+        SCOPED_TRACE(button);
+        LauncherRun run = AnswerWith(button);
+        EXPECT_TRUE(run.finished);
+        EXPECT_TRUE(run.started.empty());
+        EXPECT_FALSE(FileExists(UninstallCopyPath()));
+        EXPECT_TRUE(FileExists(installed));
+    }
+}
+
+TEST_F(UninstallConfirmRun, OkHandsTheRemovalToACopyStartedWithTheInstalledPath)
+{
+    LauncherRun run = AnswerWith(IDOK);
+    EXPECT_TRUE(run.finished);
+    ASSERT_TRUE(FileExists(UninstallCopyPath()));
+    EXPECT_EQ(ReadFileBytes(UninstallCopyPath()), ReadFileBytes(installed));
+    ASSERT_EQ(run.started.size(), 1u);
+    if (!run.started[0].empty()) {
+        EXPECT_EQ(run.started[0], UninstallCopyPath());
+    }
+    ASSERT_EQ(run.commandLines.size(), 1u);
+    EXPECT_EQ(run.commandLines[0], L"-u " + installed);
+}
+
+}  // namespace
