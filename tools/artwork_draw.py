@@ -124,7 +124,7 @@ def label_button(role, label, width, look):
     elif look == "highlight":
         d.rounded_rectangle(plate, radius=4 * s, fill=(255, 214, 130, 58), outline=(246, 206, 120, 200), width=s)
     else:
-        d.rounded_rectangle(plate, radius=4 * s, fill=(0, 0, 0, 120), outline=(140, 100, 50, 220), width=s)
+        d.rounded_rectangle(plate, radius=4 * s, fill=(0, 0, 0, 150), outline=(246, 206, 120, 255), width=s)
     off = s if look == "pressed" else 0
     text_colour = {"normal": (232, 220, 196, 255), "highlight": (255, 246, 224, 255),
                    "pressed": (220, 200, 168, 255)}[look]
