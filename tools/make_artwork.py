@@ -211,36 +211,28 @@ def message_plate(label, look):
     return down(im, (w, h))
 
 
-def small_close(size, look, base=(236, 222, 200, 255)):
+def small_glyph(size, look, draw, hot_back, pressed_back, base=(236, 222, 200, 255)):
+    """A login or message-box glyph on a round backdrop that appears when lit or pressed."""
     colour = {"normal": base, "highlight": (255, 255, 255, 255), "pressed": (200, 180, 150, 255)}[look]
+    back = {"normal": None, "highlight": hot_back, "pressed": pressed_back}[look]
+    return glyph_layer((size, size), back, draw, colour, round_back=True)
 
+
+def small_close(size, look, base=(236, 222, 200, 255)):
     def draw(d, s, c):
         pad = size * s * 0.22
         width = max(2, int(size * s * 0.13))
         d.line((pad, pad, size * s - pad, size * s - pad), fill=c, width=width)
         d.line((pad, size * s - pad, size * s - pad, pad), fill=c, width=width)
 
-    back = None
-    if look == "highlight":
-        back = (196, 52, 40, 220)
-    elif look == "pressed":
-        back = (130, 28, 22, 230)
-    return glyph_layer((size, size), back, draw, colour, round_back=True)
+    return small_glyph(size, look, draw, (196, 52, 40, 220), (130, 28, 22, 230), base)
 
 
 def small_minimise(size, look):
-    colour = {"normal": (236, 222, 200, 255), "highlight": (255, 255, 255, 255),
-              "pressed": (200, 180, 150, 255)}[look]
-
     def draw(d, s, c):
         d.rectangle((size * s * 0.25, size * s * 0.6, size * s * 0.75, size * s * 0.7), fill=c)
 
-    back = None
-    if look == "highlight":
-        back = (255, 230, 170, 80)
-    elif look == "pressed":
-        back = (0, 0, 0, 120)
-    return glyph_layer((size, size), back, draw, colour, round_back=True)
+    return small_glyph(size, look, draw, (255, 230, 170, 80), (0, 0, 0, 120))
 
 
 # ---------------------------------------------------------------- overlay mask

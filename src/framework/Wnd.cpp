@@ -159,23 +159,21 @@ RECT CWnd::GetWindowRect() const
 
 BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags)
 {
-    DWORD style = GetWindowLongW(m_hWnd, GWL_STYLE);
-    DWORD changed = (style & ~remove) | add;
-    if (changed == style)
-        return FALSE;
-    SetWindowLongW(m_hWnd, GWL_STYLE, static_cast<LONG>(changed));
-    if (swpFlags)
-        SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
-    return TRUE;
+    return ModifyWindowLong(GWL_STYLE, remove, add, swpFlags);
 }
 
 BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags)
 {
-    DWORD style = GetWindowLongW(m_hWnd, GWL_EXSTYLE);
+    return ModifyWindowLong(GWL_EXSTYLE, remove, add, swpFlags);
+}
+
+BOOL CWnd::ModifyWindowLong(int index, DWORD remove, DWORD add, UINT swpFlags)
+{
+    DWORD style = GetWindowLongW(m_hWnd, index);
     DWORD changed = (style & ~remove) | add;
     if (changed == style)
         return FALSE;
-    SetWindowLongW(m_hWnd, GWL_EXSTYLE, static_cast<LONG>(changed));
+    SetWindowLongW(m_hWnd, index, static_cast<LONG>(changed));
     if (swpFlags)
         SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
     return TRUE;

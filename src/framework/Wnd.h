@@ -64,6 +64,7 @@ protected:
 
 private:
     static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    BOOL ModifyWindowLong(int index, DWORD remove, DWORD add, UINT swpFlags);
 
     WNDPROC m_oldProc = nullptr;
     struct Current {

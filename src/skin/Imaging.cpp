@@ -23,17 +23,13 @@ CSkinImage::~CSkinImage()
 UINT CSkinImage::GetWidth() const
 {
     UINT width = 0;
-    if (m_native)
-        GdipGetImageWidth(m_native, &width);
-    return width;
+    return m_native && GdipGetImageWidth(m_native, &width) == Ok ? width : 0;
 }
 
 UINT CSkinImage::GetHeight() const
 {
     UINT height = 0;
-    if (m_native)
-        GdipGetImageHeight(m_native, &height);
-    return height;
+    return m_native && GdipGetImageHeight(m_native, &height) == Ok ? height : 0;
 }
 
 const ColorMatrix& BrighteningMatrix()
