@@ -91,13 +91,31 @@ TEST_F(UninstallConfirmRun, OkHandsTheRemovalToACopyStartedWithTheInstalledPath)
     LauncherRun run = AnswerWith(IDOK);
     EXPECT_TRUE(run.finished);
     ASSERT_TRUE(FileExists(UninstallCopyPath()));
-    EXPECT_EQ(ReadFileBytes(UninstallCopyPath()), ReadFileBytes(installed));
+    EXPECT_TRUE(ReadFileBytes(UninstallCopyPath()) == ReadFileBytes(installed));
     ASSERT_EQ(run.started.size(), 1u);
     if (!run.started[0].empty()) {
         EXPECT_EQ(run.started[0], UninstallCopyPath());
     }
     ASSERT_EQ(run.commandLines.size(), 1u);
     EXPECT_EQ(run.commandLines[0], L"-u " + installed);
+}
+
+TEST_F(UninstallConfirmRun, CopyThatCannotBeWrittenStartsNothingInItsPlace)
+{
+    // An older program at the copy's path, open for reading elsewhere: it cannot be replaced,
+    // though it could still be started, and it is not the program the user asked to run.
+    CreateDirectoryW(CacheFolder().c_str(), nullptr);
+    const std::string older = ReadFileBytes(BinaryFolder() + L"\\launcher.exe") + "older";
+    WriteFileBytes(UninstallCopyPath(), older);
+    HANDLE reader = CreateFileW(UninstallCopyPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                0, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    LauncherRun run = AnswerWith(IDOK);
+    CloseHandle(reader);
+
+    EXPECT_TRUE(run.finished);
+    EXPECT_TRUE(run.started.empty());
+    EXPECT_TRUE(ReadFileBytes(UninstallCopyPath()) == older);
 }
 
 }  // namespace
