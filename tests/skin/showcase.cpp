@@ -36,13 +36,13 @@ public:
 
     void AddTitleButtons()
     {
-        struct Spec {
+        struct Placement {
             int right;  // distance of the left edge from the right edge
             int w, h;
             UINT images[3];
             const wchar_t* tip;
         };
-        const Spec specs[] = {
+        const Placement placements[] = {
             {28, 28, 26, {207, 208, 227}, L""},
             {57, 28, 26, {220, 213, 228}, L""},
             {86, 28, 26, {209, 210, 230}, L""},
@@ -53,14 +53,14 @@ public:
             {493, 59, 24, {211, 212, 231}, L"选择新的服务器"},
         };
         for (int row = 0; row < m_rows; ++row) {
-            for (const Spec& spec : specs) {
-                HWND button = CreateWindowW(L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, m_width - spec.right,
-                                            row * kRowHeight + 3, spec.w, spec.h, m_hWnd, nullptr, nullptr, nullptr);
+            for (const Placement& place : placements) {
+                HWND button = CreateWindowW(L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, m_width - place.right,
+                                            row * kRowHeight + 3, place.w, place.h, m_hWnd, nullptr, nullptr, nullptr);
                 m_buttons.push_back(std::make_unique<CTouchButton>());
                 CTouchButton& skinned = *m_buttons.back();
                 skinned.SubclassWindow(button);
-                skinned.SetImages(spec.images[0], spec.images[1], spec.images[2]);
-                skinned.SetToolTipText(spec.tip);
+                skinned.SetImages(place.images[0], place.images[1], place.images[2]);
+                skinned.SetToolTipText(place.tip);
                 if (row == 1)
                     PostMessageW(button, WM_MOUSEHOVER, 0, 0);
                 if (row == 2)
