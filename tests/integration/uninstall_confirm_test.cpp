@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "app/Paths.h"
-#include "support/LauncherProcess.h"
+#include "support/TracedRun.h"
 #include "support/Scratch.h"
 
 namespace {
@@ -49,7 +49,7 @@ protected:
     void TearDown() override { DeleteFileW(UninstallCopyPath().c_str()); }
 
     // Starts the installed launcher as the uninstall shortcut does and clicks `button` in its box.
-    LauncherRun AnswerWith(int button)
+    TracedRun AnswerWith(int button)
     {
         bool clicked = false;
         std::thread user([&] {
@@ -63,7 +63,7 @@ protected:
                 }
             }
         });
-        LauncherRun run = RunLauncher(installed, L"\"" + installed + L"\" -u", 20000);
+        TracedRun run = RunLauncherTraced(installed, L"\"" + installed + L"\" -u", 20000);
         user.join();
         EXPECT_TRUE(clicked);
         return run;
@@ -78,7 +78,7 @@ TEST_F(UninstallConfirmRun, DecliningCopiesAndStartsNothing)
 {
     for (int button : {IDCANCEL, kCloseButtonId}) {
         SCOPED_TRACE(button);
-        LauncherRun run = AnswerWith(button);
+        TracedRun run = AnswerWith(button);
         EXPECT_TRUE(run.finished);
         EXPECT_TRUE(run.started.empty());
         EXPECT_FALSE(FileExists(UninstallCopyPath()));
@@ -88,14 +88,12 @@ TEST_F(UninstallConfirmRun, DecliningCopiesAndStartsNothing)
 
 TEST_F(UninstallConfirmRun, OkHandsTheRemovalToACopyStartedWithTheInstalledPath)
 {
-    LauncherRun run = AnswerWith(IDOK);
+    TracedRun run = AnswerWith(IDOK);
     EXPECT_TRUE(run.finished);
     ASSERT_TRUE(FileExists(UninstallCopyPath()));
     EXPECT_TRUE(ReadFileBytes(UninstallCopyPath()) == ReadFileBytes(installed));
     ASSERT_EQ(run.started.size(), 1u);
-    if (!run.started[0].empty()) {
-        EXPECT_EQ(run.started[0], UninstallCopyPath());
-    }
+    EXPECT_EQ(run.started[0], UninstallCopyPath());
     ASSERT_EQ(run.commandLines.size(), 1u);
     EXPECT_EQ(run.commandLines[0], L"-u " + installed);
 }
@@ -110,7 +108,7 @@ TEST_F(UninstallConfirmRun, CopyThatCannotBeWrittenStartsNothingInItsPlace)
     HANDLE reader = CreateFileW(UninstallCopyPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 0, nullptr);
     ASSERT_NE(reader, INVALID_HANDLE_VALUE);
-    LauncherRun run = AnswerWith(IDOK);
+    TracedRun run = AnswerWith(IDOK);
     CloseHandle(reader);
 
     EXPECT_TRUE(run.finished);

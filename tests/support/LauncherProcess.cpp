@@ -18,55 +18,6 @@ std::wstring ImagePath(DWORD processId)
     return result;
 }
 
-// The command line a process was started with, read from its process parameters; empty when
-// the process is gone before they can be read.
-std::wstring CommandLineOf(DWORD processId)
-{
-    struct BasicInformation {
-        LONG exitStatus;
-        PVOID pebBaseAddress;
-        ULONG_PTR affinityMask, basePriority, processId, parentProcessId;
-    };
-    struct Text {
-        USHORT length, maximum;
-        PWSTR buffer;
-    };
-    using QueryInformation = LONG(WINAPI*)(HANDLE, ULONG, PVOID, ULONG, PULONG);
-    static const auto query = reinterpret_cast<QueryInformation>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
-    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
-    if (!process || !query)
-        return std::wstring();
-    // Offsets of ProcessParameters in the PEB and of CommandLine in the parameters.
-    const size_t parametersAt = sizeof(void*) == 8 ? 0x20 : 0x10;
-    const size_t commandLineAt = sizeof(void*) == 8 ? 0x70 : 0x40;
-    std::wstring result;
-    // A process that was just created has neither its PEB nor its parameters in place yet.
-    for (int attempt = 0; attempt < 1000 && result.empty(); ++attempt) {
-        BasicInformation basic = {};
-        PVOID parameters = nullptr;
-        Text text = {};
-        if (query(process, 0, &basic, sizeof(basic), nullptr) >= 0 && basic.pebBaseAddress &&
-            ReadProcessMemory(process, static_cast<BYTE*>(basic.pebBaseAddress) + parametersAt, &parameters,
-                              sizeof(parameters), nullptr) &&
-            parameters &&
-            ReadProcessMemory(process, static_cast<BYTE*>(parameters) + commandLineAt, &text, sizeof(text),
-                              nullptr) &&
-            text.buffer && text.length) {
-            std::wstring read(text.length / sizeof(wchar_t), L'\0');
-            if (ReadProcessMemory(process, text.buffer, &read[0], text.length, nullptr))
-                result = read;
-        }
-        DWORD exitCode = 0;
-        if (result.empty() && GetExitCodeProcess(process, &exitCode) && exitCode != STILL_ACTIVE)
-            break;
-        if (result.empty())
-            Sleep(1);
-    }
-    CloseHandle(process);
-    return result;
-}
-
 }  // namespace
 
 LauncherRun RunLauncher(const std::wstring& exePath, const std::wstring& commandLine, DWORD timeoutMs)
@@ -101,10 +52,8 @@ LauncherRun RunLauncher(const std::wstring& exePath, const std::wstring& command
         if (!GetQueuedCompletionStatus(port, &message, &key, &data, wait))
             break;
         DWORD processId = static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(data));
-        if (message == JOB_OBJECT_MSG_NEW_PROCESS && processId != process.dwProcessId) {
-            run.commandLines.push_back(CommandLineOf(processId));
+        if (message == JOB_OBJECT_MSG_NEW_PROCESS && processId != process.dwProcessId)
             run.started.push_back(ImagePath(processId));
-        }
         if (message == JOB_OBJECT_MSG_ACTIVE_PROCESS_ZERO)
             break;
     }

@@ -10,8 +10,6 @@ struct LauncherRun {
     // Every process the launcher started in turn (its own process not included): their image
     // paths where they could still be read, otherwise empty texts.
     std::vector<std::wstring> started;
-    // Their command lines, in the same order, where they could still be read.
-    std::vector<std::wstring> commandLines;
 };
 
 // Starts exePath with exactly commandLine (as a copy of the launcher starts another) inside a job
