@@ -9,6 +9,8 @@ function(launcher_resources target version)
   configure_file("${PROJECT_SOURCE_DIR}/src/res/build_config.h.in" "${config_dir}/build_config.h" @ONLY)
   add_library(${target} OBJECT "${PROJECT_SOURCE_DIR}/src/res/launcher.rc")
   target_include_directories(${target} PRIVATE "${config_dir}" "${PROJECT_SOURCE_DIR}/src/res")
+  file(GLOB artwork CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/src/res/png/*.png"
+       "${PROJECT_SOURCE_DIR}/src/res/*.ico" "${PROJECT_SOURCE_DIR}/src/res/*.bmp")
   set_source_files_properties("${PROJECT_SOURCE_DIR}/src/res/launcher.rc" PROPERTIES
-    OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/src/res/launcher.manifest;${PROJECT_SOURCE_DIR}/src/res/settings.zip")
+    OBJECT_DEPENDS "${PROJECT_SOURCE_DIR}/src/res/launcher.manifest;${PROJECT_SOURCE_DIR}/src/res/settings.zip;${artwork}")
 endfunction()

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <gdiplus.h>
 
+#include <shlwapi.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,6 +13,9 @@
 #include "app/Paths.h"
 #include "app/ProcessStart.h"
 #include "framework/Exception.h"
+#include "framework/ResString.h"
+#include "res/resource.h"
+#include "skin/CustomMessageBox.h"
 #include "update/Uninstaller.h"
 #include "update/UpdateLog.h"
 
@@ -25,7 +30,7 @@ BOOL CZeruri_JNApp::InitInstance()
         RunNormal();
         break;
     case StartRun::UninstallConfirm:
-        // Ends without showing the main window.
+        RunUninstallConfirm();
         break;
     case StartRun::Removal:
         RemoveInstallation(choice.argument);
@@ -76,6 +81,30 @@ void CZeruri_JNApp::RunUpdateReceive(const std::wstring& installedExe)
         WriteUpdateLog(L"Try Commond -d Exception");
         WriteUpdateLog(message);
     }
+}
+
+void CZeruri_JNApp::RunUninstallConfirm()
+{
+    wchar_t question[MAX_PATH];
+    swprintf(question, MAX_PATH, L"您是否确认卸载《%ls》？", LoadResString(IDS_GAME_NAME).c_str());
+    CCustomMessageBox box;
+    box.SetTexts(L"卸载", question);
+    // Only a clear yes removes anything: a box that could not be shown is no answer.
+    if (box.DoModal() != IDOK)
+        return;
+
+    std::wstring running = RunningExePath();
+    std::wstring cache = CacheFolder();
+    std::wstring copy = UninstallCopyPath();
+    if (running.empty() || copy.empty())
+        return;
+    if (!PathFileExistsW(cache.c_str()))
+        CreateDirectoryW(cache.c_str(), nullptr);
+    // Whatever else lies at the copy's path is not started in its place.
+    if (!CopyFileW(running.c_str(), copy.c_str(), FALSE))
+        return;
+    std::wstring commandLine = L"-u " + running;
+    StartLauncherCopy(copy, commandLine.c_str());
 }
 
 void CZeruri_JNApp::RunNormal()

@@ -16,6 +16,8 @@ private:
     // Overwrites the installed executable with this copy and starts it; the process then ends.
     // Returns only when that failed, so the caller goes on with the normal run.
     void RunUpdateReceive(const std::wstring& installedExe);
+    // Asks whether to remove the game; on OK hands the removal to a temporary copy of the program.
+    void RunUninstallConfirm();
     void RunNormal();
 
     ULONG_PTR m_gdiplusToken = 0;

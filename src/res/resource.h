@@ -30,3 +30,19 @@
 #define IDR_SETTINGS_ARCHIVE     269
 #define IDI_LAUNCHER             273
 #define IDR_ACCELERATORS         304
+
+// Skin images, resource type "PNG" (the dialogs and windows below refer to them by these ids)
+#define IDP_TITLE_FILL           172
+#define IDP_TITLE_LEFT           203
+#define IDP_TITLE_RIGHT          206
+#define IDP_MASK_VEIL            275
+#define IDP_MASK_FRAME_FIRST     276  // 276 to 279: the spinner's frames
+#define IDP_MSGBOX_BACKGROUND    306
+#define IDP_MSGBOX_CANCEL_HOT    313
+#define IDP_MSGBOX_CANCEL        314
+#define IDP_MSGBOX_OK_HOT        315
+#define IDP_MSGBOX_OK            316
+#define IDP_MSGBOX_CLOSE         318
+
+// Controls
+#define IDC_MSGBOX_CLOSE         1001
