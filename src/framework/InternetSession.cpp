@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "framework/WinApp.h"
+
 namespace {
 
 std::wstring InternetErrorText(DWORD error)
@@ -9,20 +11,6 @@ std::wstring InternetErrorText(DWORD error)
     // WinINet keeps the texts of its own codes (12000 and up) in its module, not in the system's.
     bool own = error >= INTERNET_ERROR_BASE && error < INTERNET_ERROR_BASE + 1000;
     return SystemErrorText(error, own ? GetModuleHandleW(L"wininet.dll") : nullptr);
-}
-
-std::wstring ExecutableBaseName()
-{
-    wchar_t path[MAX_PATH] = {};
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring name(path, length < MAX_PATH ? length : 0);
-    size_t slash = name.rfind(L'\\');
-    if (slash != std::wstring::npos)
-        name.erase(0, slash + 1);
-    size_t dot = name.rfind(L'.');
-    if (dot != std::wstring::npos)
-        name.erase(dot);
-    return name;
 }
 
 }  // namespace
@@ -87,8 +75,11 @@ CInternetSession::CInternetSession(const wchar_t* agent, DWORD_PTR context, DWOR
                                    const wchar_t* proxyName, const wchar_t* proxyBypass, DWORD flags)
     : m_context(context)
 {
-    std::wstring agentText = agent ? agent : ExecutableBaseName();
-    m_hSession = InternetOpenW(agentText.c_str(), accessType, proxyName, proxyBypass, flags);
+    // Without an agent of its own the session is known by the application's name.
+    CWinApp* app = AfxGetApp();
+    if (!agent && app && !app->m_exeName.empty())
+        agent = app->m_exeName.c_str();
+    m_hSession = InternetOpenW(agent, accessType, proxyName, proxyBypass, flags);
     if (!m_hSession)
         throw CInternetException(GetLastError());
 }

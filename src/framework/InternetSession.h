@@ -42,7 +42,7 @@ private:
 
 class CInternetSession {
 public:
-    // A null agent sends the executable's base name. Raises CInternetException when WinINet
+    // A null agent sends the application's name. Raises CInternetException when WinINet
     // cannot open a session.
     explicit CInternetSession(const wchar_t* agent = nullptr, DWORD_PTR context = 1,
                               DWORD accessType = INTERNET_OPEN_TYPE_PRECONFIG, const wchar_t* proxyName = nullptr,

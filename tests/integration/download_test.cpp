@@ -3,13 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <shlobj.h>
 
 #include "app/Paths.h"
 #include "framework/InternetSession.h"
-#include "support/LauncherProcess.h"
 #include "support/Scratch.h"
 #include "support/UpdateServer.h"
+#include "support/UpdateTest.h"
 #include "update/Updater.h"
 
 namespace {
@@ -20,21 +19,7 @@ enum class Leftover {
     HeldOpen,     // held open for the whole download
 };
 
-class Download : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        RemoveTree(ResourcesFolder());
-        RemoveTree(CacheFolder());
-        SHCreateDirectoryExW(nullptr, ResourcesFolder().c_str(), nullptr);
-        CreateDirectoryW(CacheFolder().c_str(), nullptr);
-    }
-    void TearDown() override
-    {
-        RemoveTree(ResourcesFolder());
-        RemoveTree(CacheFolder());
-    }
-};
+using Download = UpdateTest;
 
 TEST_F(Download, FailuresReturnWithTheirLinesAndStartNothing)
 {
@@ -70,6 +55,7 @@ TEST_F(Download, FailuresReturnWithTheirLinesAndStartNothing)
         {"download file cannot be opened", {ServerRoute("/dl/new.exe", 200, body)}, Leftover::HeldOpen,
          {L"Http QueryInfoStatusCode:200", L"Content length:5000"}, true, old},
     };
+    CreateDirectoryW(CacheFolder().c_str(), nullptr);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(ServeRoutes(c.routes));
@@ -92,7 +78,7 @@ TEST_F(Download, FailuresReturnWithTheirLinesAndStartNothing)
 
         std::vector<std::wstring> expected = {L"ExcuUpdate,URL=" + url};
         expected.insert(expected.end(), c.lines.begin(), c.lines.end());
-        EXPECT_EQ(UpdateLogMessages(UpdateLogPath()), expected);
+        EXPECT_EQ(LogMessages(), expected);
         EXPECT_EQ(FileExists(DownloadedUpdatePath()), c.fileExists);
         EXPECT_EQ(ReadFileBytes(DownloadedUpdatePath()), c.fileBytes);
     }
@@ -105,7 +91,7 @@ TEST_F(Download, RefusedConnectionLogsTheException)
     updater.ExcuUpdate(url);
     std::vector<std::wstring> expected = {L"ExcuUpdate,URL=" + url, L"Try Download File Exception",
                                           CInternetException(ERROR_INTERNET_CANNOT_CONNECT).Text()};
-    EXPECT_EQ(UpdateLogMessages(UpdateLogPath()), expected);
+    EXPECT_EQ(LogMessages(), expected);
     EXPECT_FALSE(FileExists(DownloadedUpdatePath()));
 }
 

@@ -4,43 +4,35 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <shlobj.h>
 
 #include "app/FileUtils.h"
 #include "app/Paths.h"
 #include "support/LauncherProcess.h"
 #include "support/Scratch.h"
 #include "support/UpdateServer.h"
+#include "support/UpdateTest.h"
+#include "update/UpdateLog.h"
 
 namespace {
 
-const std::wstring kSeparator = L"=====================";
-
-std::wstring Wide(const std::string& text)
-{
-    return std::wstring(text.begin(), text.end());
-}
-
-class SelfUpdate : public testing::Test {
+class SelfUpdate : public UpdateTest {
 protected:
     void SetUp() override
     {
-        RemoveTree(ResourcesFolder());
-        RemoveTree(CacheFolder());
-        SHCreateDirectoryExW(nullptr, ResourcesFolder().c_str(), nullptr);
+        UpdateTest::SetUp();
         WriteFileBytes(installed, "the old launcher");
     }
     void TearDown() override
     {
         DeleteFileW(installed.c_str());
-        RemoveTree(ResourcesFolder());
-        RemoveTree(CacheFolder());
+        UpdateTest::TearDown();
     }
 
     // Offers the body as the update and runs the old launcher's update check.
     LauncherRun OfferAndCheck(const std::string& update)
     {
-        EXPECT_TRUE(ServeRoutes({ServerRoute("/getClientVersion.php", 200, address), ServerRoute("/dl/launcher.exe", 200, update)}));
+        EXPECT_TRUE(ServeRoutes({ServerRoute("/getClientVersion.php", 200, address),
+                                 ServerRoute("/dl/launcher.exe", 200, update)}));
         return RunLauncher(driver, L"update_driver");
     }
 
@@ -50,8 +42,8 @@ protected:
         const std::wstring size = std::to_wstring(update.size());
         return {UpdateServerUrl() + L"/getClientVersion.php?p=r6m&g=qz&v=" + GetFileVersionString(driver),
                 L"Http QueryInfoStatusCode:200",
-                L"Server response check version msg:" + Wide(address),
-                L"ExcuUpdate,URL=" + Wide(address),
+                L"Server response check version msg:" + Widen(address),
+                L"ExcuUpdate,URL=" + Widen(address),
                 L"Http QueryInfoStatusCode:200",
                 L"Content length:" + size,
                 L"Finish download,file size=" + size,
@@ -89,8 +81,8 @@ TEST_F(SelfUpdate, NewerCopyReplacesTheInstalledExecutable)
     std::vector<std::wstring> expected = DownloadLines(update, digest);
     expected.push_back(L"Finish download,current file md5=" + digest);
     expected.push_back(L"Update success.Current Version:" LAUNCHER_NEXT_FILE_VERSION);
-    expected.push_back(kSeparator);
-    EXPECT_EQ(UpdateLogMessages(UpdateLogPath()), expected);
+    expected.push_back(kUpdateLogSeparator);
+    EXPECT_EQ(LogMessages(), expected);
     // The range line is added after the answer, so it never reaches the server.
     const std::string requests = SeenRequests();
     EXPECT_NE(requests.find("\"/dl/launcher.exe\""), std::string::npos);
@@ -112,7 +104,7 @@ TEST_F(SelfUpdate, UpdateThatCannotBeStartedIsLoggedAndTheOldCopyGoesOn)
     GetFileMd5(DownloadedUpdatePath(), digest);
     std::vector<std::wstring> expected = DownloadLines(update, digest);
     expected.push_back(L"Update failure.Error Code:" + std::to_wstring(ERROR_BAD_EXE_FORMAT));
-    EXPECT_EQ(UpdateLogMessages(UpdateLogPath()), expected);
+    EXPECT_EQ(LogMessages(), expected);
 }
 
 }  // namespace

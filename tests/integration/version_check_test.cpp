@@ -3,45 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <shlobj.h>
 
 #include "app/FileUtils.h"
 #include "app/Paths.h"
 #include "framework/InternetSession.h"
-#include "support/LauncherProcess.h"
 #include "support/Scratch.h"
 #include "support/UpdateServer.h"
+#include "support/UpdateTest.h"
 #include "update/UpdateLog.h"
 #include "update/Updater.h"
 
 namespace {
 
 const wchar_t kQuery[] = L"getClientVersion.php?p=r6m&g=qz&v=";
-const std::wstring kSeparator = L"=====================";
 
-std::wstring Wide(const std::string& text)
-{
-    return std::wstring(text.begin(), text.end());
-}
-
-// The update check's folders as a first run finds them: the res folder (made by installation)
-// and no cache folder, no log.
-class VersionCheck : public testing::Test {
+class VersionCheck : public UpdateTest {
 protected:
-    void SetUp() override
-    {
-        RemoveTree(ResourcesFolder());
-        RemoveTree(CacheFolder());
-        SHCreateDirectoryExW(nullptr, ResourcesFolder().c_str(), nullptr);
-    }
-    void TearDown() override
-    {
-        RemoveTree(ResourcesFolder());
-        RemoveTree(CacheFolder());
-    }
-
     static std::wstring SubFolder() { return L"\\r6m_3\\qz\\"; }
-    static std::vector<std::wstring> Log() { return UpdateLogMessages(UpdateLogPath()); }
 };
 
 TEST_F(VersionCheck, AnswerDecidesAndEveryOutcomeLeavesItsLines)
@@ -59,12 +37,12 @@ TEST_F(VersionCheck, AnswerDecidesAndEveryOutcomeLeavesItsLines)
         {"empty body", ServerRoute("/getClientVersion.php", 200, ""), false, L""},
         {"six digits", ServerRoute("/getClientVersion.php", 200, "123456"), true, L"123456"},
         {"minus and six digits", ServerRoute("/getClientVersion.php", 200, "-123456"), false, L"-123456"},
-        {"address and CRLF", ServerRoute("/getClientVersion.php", 200, address + "\r\n"), true, Wide(address) + L"\r\n"},
+        {"address and CRLF", ServerRoute("/getClientVersion.php", 200, address + "\r\n"), true, Widen(address) + L"\r\n"},
         {"zero byte ends the text", ServerRoute("/getClientVersion.php", 200, std::string("12\0" "3456789", 10)), false, L"12"},
         {"exactly the buffer", ServerRoute("/getClientVersion.php", 200, address + std::string(1024 - address.size(), 'a')),
-         true, Wide(address) + std::wstring(1023 - address.size(), L'a')},
+         true, Widen(address) + std::wstring(1023 - address.size(), L'a')},
         {"longer than the buffer", ServerRoute("/getClientVersion.php", 200, address + std::string(5000, 'b')), true,
-         Wide(address) + std::wstring(1023 - address.size(), L'b')},
+         Widen(address) + std::wstring(1023 - address.size(), L'b')},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -81,9 +59,9 @@ TEST_F(VersionCheck, AnswerDecidesAndEveryOutcomeLeavesItsLines)
             expected.push_back(line);
         if (!c.due) {
             expected.push_back(L"Finish Update.");
-            expected.push_back(kSeparator);
+            expected.push_back(kUpdateLogSeparator);
         }
-        EXPECT_EQ(Log(), expected);
+        EXPECT_EQ(LogMessages(), expected);
     }
 }
 
@@ -98,7 +76,7 @@ TEST_F(VersionCheck, BytesThatAreNotTextAreConvertedFromTheAnsiCodePage)
 
     CUpdater updater(L"\\jnqztmp.exe", SubFolder());
     EXPECT_EQ(updater.CheckVersion(UpdateServerUrl(), kQuery, L"1.0.0.5"), IsDownloadAnswer(converted));
-    std::vector<std::wstring> log = Log();
+    std::vector<std::wstring> log = LogMessages();
     ASSERT_GE(log.size(), 2u);
     EXPECT_EQ(log[1], L"Server response check version msg:" + converted);
 }
@@ -131,9 +109,9 @@ TEST_F(VersionCheck, StatusDecidesWhetherTheBodyIsRead)
                                                     : L"Server response check version msg:"};
         if (!c.due) {
             expected.push_back(L"Finish Update.");
-            expected.push_back(kSeparator);
+            expected.push_back(kUpdateLogSeparator);
         }
-        EXPECT_EQ(Log(), expected);
+        EXPECT_EQ(LogMessages(), expected);
     }
 }
 
@@ -145,8 +123,8 @@ TEST_F(VersionCheck, RefusedConnectionLogsWinInetsOwnDescription)
     const std::wstring description = CInternetException(ERROR_INTERNET_CANNOT_CONNECT).Text();
     EXPECT_NE(description, L"Error 12029");  // the text comes from wininet.dll, not a stand-in
     std::vector<std::wstring> expected = {L"Try Download File Exception", description,
-                                          L"Server response check version msg:", L"Finish Update.", kSeparator};
-    EXPECT_EQ(Log(), expected);
+                                          L"Server response check version msg:", L"Finish Update.", kUpdateLogSeparator};
+    EXPECT_EQ(LogMessages(), expected);
 }
 
 TEST_F(VersionCheck, ConstructionMakesTheCacheFolderAndDeletesALeftoverDownload)
@@ -171,7 +149,7 @@ TEST_F(VersionCheck, RunWithoutUpdateLeavesFiveLinesAfterTheLogTrim)
     ASSERT_EQ(version, L"1.0.0.5");
     const std::wstring query = UpdateServerUrl() + L"/" + kQuery + version;
     const std::vector<std::wstring> fiveLines = {query, L"Http QueryInfoStatusCode:200",
-                                                 L"Server response check version msg:0", L"Finish Update.", kSeparator};
+                                                 L"Server response check version msg:0", L"Finish Update.", kUpdateLogSeparator};
 
     for (ULONGLONG size : {kUpdateLogSizeLimit, kUpdateLogSizeLimit + 1}) {
         SCOPED_TRACE(size);
@@ -184,7 +162,7 @@ TEST_F(VersionCheck, RunWithoutUpdateLeavesFiveLinesAfterTheLogTrim)
         WriteFileBytes(UpdateLogPath(), old);
         RunUpdateCheck();
 
-        std::vector<std::wstring> log = Log();
+        std::vector<std::wstring> log = LogMessages();
         if (size > kUpdateLogSizeLimit) {
             EXPECT_EQ(log, fiveLines);
         } else {
