@@ -141,11 +141,11 @@ class Server(http.server.ThreadingHTTPServer):
     allow_reuse_address = True
 
 
-def serve(port, lifetime):
+def serve(port):
+    """Starts answering on a thread of its own; the caller decides how long the process lives."""
     server = Server(("127.0.0.1", port), Handler)
     signal.signal(signal.SIGTERM, lambda *_: os._exit(0))
     threading.Thread(target=server.serve_forever, daemon=True).start()
-    return server, lifetime
 
 
 def wait_listening(port, seconds):
@@ -195,7 +195,7 @@ def start(port, pid_file, log, lifetime):
         os.dup2(out, 1)
         os.dup2(out, 2)
         try:
-            serve(port, lifetime)
+            serve(port)
         except OSError as error:
             print(f"cannot listen on 127.0.0.1:{port}: {error}", flush=True)
             os._exit(1)
@@ -219,7 +219,7 @@ def main():
     parser.add_argument("--lifetime", type=float, default=900)
     args = parser.parse_args()
     if args.command == "serve":
-        serve(args.port, args.lifetime)
+        serve(args.port)
         time.sleep(args.lifetime)
         return 0
     if args.command == "start":
