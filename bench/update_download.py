@@ -83,6 +83,8 @@ def main():
         speed[name] = args.size / statistics.median(walls) / 1e6
         spread = f"{args.size / max(walls) / 1e6:.1f}-{args.size / min(walls) / 1e6:.1f}"
         print(f"{name:28} {speed[name]:9.1f} {spread:>15} {cpu * 1000 / mib:11.2f}")
+        runs_text = " ".join(f"{args.size / w / 1e6:.0f}" for w in walls)
+        print(f"{'':28} runs in order, MB/s: {runs_text}")
     launcher = speed["launcher download"]
     bare = speed["bare WinINet, 1 KiB reads"]
     digest = statistics.median(d for _, _, d in results["launcher download"])
