@@ -57,10 +57,8 @@ void Time(Timing& timing, Work work)
 }
 
 // The launcher's download, logging into the update log as it does, into a file of its own.
-Timing LauncherDownload(const std::wstring& url)
+Timing LauncherDownload(CUpdater& updater, const std::wstring& url)
 {
-    SHCreateDirectoryExW(nullptr, ResourcesFolder().c_str(), nullptr);
-    CUpdater updater(L"\\bench_update.exe", L"\\bench\\");
     Timing timing;
     Time(timing, [&] { updater.ExcuUpdate(url); });
 
@@ -103,7 +101,10 @@ int wmain(int argc, wchar_t** argv)
         fwprintf(stderr, L"usage: update_download_bench launcher|bare <address>\n");
         return 2;
     }
-    Timing timing = wcscmp(argv[1], L"launcher") == 0 ? LauncherDownload(argv[2]) : BareDownload(argv[2]);
+    // Both ways start from the same process state: the folders made and the updater constructed.
+    SHCreateDirectoryExW(nullptr, ResourcesFolder().c_str(), nullptr);
+    CUpdater updater(L"\\bench_update.exe", L"\\bench\\");
+    Timing timing = wcscmp(argv[1], L"launcher") == 0 ? LauncherDownload(updater, argv[2]) : BareDownload(argv[2]);
     printf("%.6f %.6f %llu %.6f\n", timing.wall, timing.cpu, timing.bytes, timing.digest);
     return timing.bytes > 0 ? 0 : 1;
 }
