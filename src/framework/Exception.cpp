@@ -29,7 +29,6 @@ std::wstring SystemErrorText(DWORD code, HMODULE messageSource)
 }
 
 CFileException::CFileException(DWORD osError, const std::wstring& fileName)
-    : CException(SystemErrorText(osError) + (fileName.empty() ? L"" : L" (" + fileName + L")")),
-      m_lOsError(osError)
+    : CException(SystemErrorText(osError) + (fileName.empty() ? L"" : L" (" + fileName + L")"))
 {
 }

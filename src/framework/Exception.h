@@ -16,11 +16,10 @@ protected:
     std::wstring m_message;
 };
 
-// A failed file operation, with the system error code behind it.
+// A failed file operation, described by the system's text for its error code.
 class CFileException : public CException {
 public:
     CFileException(DWORD osError, const std::wstring& fileName);
-    DWORD m_lOsError;
 };
 
 // The system's own description of an error code, without the trailing line break.

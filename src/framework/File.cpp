@@ -46,14 +46,6 @@ void CFile::ThrowLastError() const
     throw CFileException(GetLastError(), m_fileName);
 }
 
-UINT CFile::Read(void* buffer, UINT count)
-{
-    DWORD read = 0;
-    if (!ReadFile(m_hFile, buffer, count, &read, nullptr))
-        ThrowLastError();
-    return read;
-}
-
 void CFile::Write(const void* buffer, UINT count)
 {
     DWORD written = 0;
@@ -70,14 +62,6 @@ ULONGLONG CFile::Seek(LONGLONG offset, UINT from)
     if (!SetFilePointerEx(m_hFile, distance, &position, from))
         ThrowLastError();
     return static_cast<ULONGLONG>(position.QuadPart);
-}
-
-ULONGLONG CFile::GetLength() const
-{
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(m_hFile, &size))
-        ThrowLastError();
-    return static_cast<ULONGLONG>(size.QuadPart);
 }
 
 void CFile::Close()

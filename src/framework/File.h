@@ -25,11 +25,9 @@ public:
     // FALSE on failure, with the reason in *error when given; never raises.
     BOOL Open(const std::wstring& fileName, UINT openFlags, CFileException* error = nullptr);
     // These raise CFileException on failure.
-    UINT Read(void* buffer, UINT count);
     void Write(const void* buffer, UINT count);
     ULONGLONG Seek(LONGLONG offset, UINT from);
     ULONGLONG SeekToEnd() { return Seek(0, end); }
-    ULONGLONG GetLength() const;
     void Close();
 
     HANDLE m_hFile = INVALID_HANDLE_VALUE;

@@ -7,8 +7,6 @@ BOOL CFileFind::FindFile(const std::wstring& pattern)
     if (m_hSearch == INVALID_HANDLE_VALUE)
         return FALSE;
     m_hasNext = true;
-    size_t separator = pattern.find_last_of(L"\\/");
-    m_folder = separator == std::wstring::npos ? L"" : pattern.substr(0, separator + 1);
     return TRUE;
 }
 
@@ -32,9 +30,4 @@ void CFileFind::Close()
 BOOL CFileFind::IsDots() const
 {
     return wcscmp(m_found.cFileName, L".") == 0 || wcscmp(m_found.cFileName, L"..") == 0;
-}
-
-BOOL CFileFind::IsDirectory() const
-{
-    return (m_found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }

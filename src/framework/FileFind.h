@@ -17,14 +17,10 @@ public:
     void Close();
 
     BOOL IsDots() const;
-    BOOL IsDirectory() const;
-    std::wstring GetFileName() const { return m_found.cFileName; }
-    std::wstring GetFilePath() const { return m_folder + m_found.cFileName; }
 
 private:
     HANDLE m_hSearch = INVALID_HANDLE_VALUE;
     bool m_hasNext = false;
     WIN32_FIND_DATAW m_next{};
     WIN32_FIND_DATAW m_found{};
-    std::wstring m_folder;  // the pattern's folder with its trailing separator
 };

@@ -100,7 +100,7 @@ std::unique_ptr<CHttpFile> CInternetSession::OpenURL(const std::wstring& url, DW
     HINTERNET request = InternetOpenUrlW(m_hSession, url.c_str(), headers, headersLength, flags, context);
     if (!request)
         throw CInternetException(GetLastError());
-    return std::make_unique<CHttpFile>(request, context);
+    return std::make_unique<CHttpFile>(request);
 }
 
 void CInternetSession::Close()

@@ -18,7 +18,7 @@ public:
 // The response to one request, opened by CInternetSession::OpenURL.
 class CHttpFile {
 public:
-    CHttpFile(HINTERNET request, DWORD_PTR context) : m_hRequest(request), m_context(context) {}
+    explicit CHttpFile(HINTERNET request) : m_hRequest(request) {}
     ~CHttpFile();
     CHttpFile(const CHttpFile&) = delete;
     CHttpFile& operator=(const CHttpFile&) = delete;
@@ -33,11 +33,8 @@ public:
     UINT Read(void* buffer, UINT count);
     void Close();
 
-    DWORD_PTR GetContext() const { return m_context; }
-
 private:
     HINTERNET m_hRequest;
-    DWORD_PTR m_context;
 };
 
 class CInternetSession {

@@ -80,10 +80,8 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam
     object->m_current = {message, wParam, lParam};
     LRESULT result = object->WindowProc(message, wParam, lParam);
     object->m_current = saved;
-    if (message == WM_NCDESTROY) {
+    if (message == WM_NCDESTROY)
         object->UnsubclassWindow();
-        object->PostNcDestroy();
-    }
     return result;
 }
 

@@ -16,7 +16,6 @@ public:
     CWnd& operator=(const CWnd&) = delete;
 
     HWND m_hWnd = nullptr;
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     // The object attached to a window by this framework, or null.
     static CWnd* FromHandlePermanent(HWND window);
@@ -55,8 +54,6 @@ protected:
     LRESULT Default();
     // Called when the object is attached to a control (before its messages arrive here).
     virtual void PreSubclassWindow() {}
-    // Called after the window's last message (WM_NCDESTROY) has been handled.
-    virtual void PostNcDestroy() {}
 
     void Attach(HWND window);
     void Detach();

@@ -15,7 +15,6 @@ public:
 
     void SetTexts(const std::wstring& title, const std::wstring& message);
     const std::wstring& Title() const { return m_title; }
-    const std::wstring& Message() const { return m_message; }
 
 protected:
     void DoDataExchange() override;

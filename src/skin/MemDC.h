@@ -11,7 +11,6 @@ public:
     CMyMemDC(const CMyMemDC&) = delete;
     CMyMemDC& operator=(const CMyMemDC&) = delete;
 
-    HDC GetSafeHdc() const { return m_hDC; }
     operator HDC() const { return m_hDC; }
     const RECT& Rect() const { return m_rect; }
 
