@@ -12,14 +12,10 @@ namespace {
 // The settings file is the player's once it exists: it is never replaced.
 const wchar_t kSettingsEntry[] = L"systemset.ini";
 
-void ExtractBuiltInArchive(const std::wstring& resourcesFolder)
+void ExtractArchive(const std::wstring& resourcesFolder, const void* archive, size_t size)
 {
-    HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(IDR_SETTINGS_ARCHIVE), L"ZIP");
-    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
     ArchiveReader reader;
-    if (!bytes || reader.OpenFromMemory(bytes, SizeofResource(module, found)) != kArchiveOk)
+    if (!archive || reader.OpenFromMemory(archive, size) != kArchiveOk)
         return;
     reader.SetBaseFolder(resourcesFolder);
 
@@ -40,13 +36,21 @@ void ExtractBuiltInArchive(const std::wstring& resourcesFolder)
 
 void UnpackResources(const std::wstring& folder)
 {
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(IDR_SETTINGS_ARCHIVE), L"ZIP");
+    HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    UnpackResourcesFrom(folder, loaded ? LockResource(loaded) : nullptr, found ? SizeofResource(module, found) : 0);
+}
+
+void UnpackResourcesFrom(const std::wstring& folder, const void* archive, size_t size)
+{
     const std::wstring resourcesFolder = folder + L"\\res";
     if (IsResourcesUnpackedMarker(ReadSetting(L"Setting", L"start", L"-1")))
         return;
     if (!PathFileExistsW(resourcesFolder.c_str()))
         CreateDirectoryW(resourcesFolder.c_str(), nullptr);
 
-    ExtractBuiltInArchive(resourcesFolder);
+    ExtractArchive(resourcesFolder, archive, size);
 
     const std::wstring leftover = resourcesFolder + L"\\data.zip";
     if (PathFileExistsW(leftover.c_str()))

@@ -78,6 +78,18 @@ TEST_F(Installation, KeepsThePlayersSettingsAndReplacesTheIcon)
     EXPECT_EQ(ReadFileBytes(UninstallIconPath()).size(), 1150u);
 }
 
+TEST_F(Installation, ArchiveThatCannotBeReadStillSetsTheMarker)
+{
+    const std::string notAnArchive = "PK but nothing more";
+    for (const void* archive : {static_cast<const void*>(notAnArchive.data()), static_cast<const void*>(nullptr)}) {
+        RemoveTree(ResourcesFolder());
+        SHCreateDirectoryExW(nullptr, DataFolderPath().c_str(), nullptr);  // made by the installation
+        UnpackResourcesFrom(DataFolderPath(), archive, notAnArchive.size());
+        EXPECT_FALSE(FileExists(UninstallIconPath()));
+        EXPECT_EQ(ReadFileBytes(SettingsFilePath()), "[Setting]\r\nstart=1001\r\n");  // only the marker
+    }
+}
+
 TEST_F(Installation, MarkerDecidesWhetherToUnpack)
 {
     const std::pair<const char*, bool> cases[] = {
