@@ -103,21 +103,25 @@ TEST_F(ArchiveReading, AttributesAndTimesComeFromTheHeaders)
 
 TEST_F(ArchiveReading, DamagedEntriesGiveTheirOwnResultCodes)
 {
-    ZipEntrySpec good, badHeader, cut, encrypted;
+    ZipEntrySpec good, badHeader, garbled, truncated, encrypted;
     good.name = "good.txt";
     good.data = "fine";
     badHeader.name = "header.txt";
-    cut.name = "cut.txt";
-    cut.data = std::string(5000, 'x') + std::string(5000, 'y');
+    garbled.name = "garbled.txt";
+    garbled.data = std::string(5000, 'x') + std::string(5000, 'y');
+    truncated.name = "truncated.txt";
+    truncated.data = garbled.data;
+    truncated.keepCompressedBytes = 10;  // the deflated stream stops early
     encrypted.name = "secret.txt";
     encrypted.flags = 1;
-    ZipLayout layout = BuildZip({badHeader, cut, encrypted, good});
+    ZipLayout layout = BuildZip({badHeader, garbled, truncated, encrypted, good});
     layout.bytes[layout.localHeaderOffsets[0]] = 'X';  // local header signature broken
-    size_t cutData = layout.dataOffsets[1];
-    for (size_t i = cutData + 4; i < layout.localHeaderOffsets[2]; ++i)
+    size_t garbledData = layout.dataOffsets[1];
+    for (size_t i = garbledData + 4; i < layout.localHeaderOffsets[2]; ++i)
         layout.bytes[i] = '\xFF';  // the deflated stream ends in garbage
 
-    std::vector<int> expected = {kArchiveCorruptHeader, kArchiveDecompressError, kArchivePasswordRequired, kArchiveOk};
+    std::vector<int> expected = {kArchiveCorruptHeader, kArchiveDecompressError, kArchiveDecompressError,
+                                 kArchivePasswordRequired, kArchiveOk};
     EXPECT_EQ(ExtractAll(layout.bytes), expected);
     EXPECT_EQ(ReadFileBytes(base + L"\\good.txt"), "fine");
 }

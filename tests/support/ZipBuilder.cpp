@@ -38,7 +38,7 @@ ZipLayout BuildZip(const std::vector<ZipEntrySpec>& entries)
     ZipLayout layout;
     std::string central;
     for (const ZipEntrySpec& entry : entries) {
-        const std::string packed = entry.deflate ? RawDeflate(entry.data) : entry.data;
+        const std::string packed = (entry.deflate ? RawDeflate(entry.data) : entry.data).substr(0, entry.keepCompressedBytes);
         const unsigned long crc = crc32(0, reinterpret_cast<const Bytef*>(entry.data.data()),
                                         static_cast<uInt>(entry.data.size()));
         const unsigned short method = entry.deflate ? 8 : 0;

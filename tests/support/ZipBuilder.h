@@ -14,6 +14,7 @@ struct ZipEntrySpec {
     unsigned short flags = 0;
     std::string localExtra;
     std::string centralExtra;
+    size_t keepCompressedBytes = std::string::npos;  // cut the stored data short, headers agreeing
 };
 
 struct ZipLayout {
