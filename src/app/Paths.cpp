@@ -75,11 +75,9 @@ std::wstring CacheFolder() { return ComposePath({AppDataFolder(), L"\\cache"}); 
 std::wstring DownloadedUpdatePath() { return ComposePath({CacheFolder(), LoadResString(IDS_DOWNLOAD_FILE)}); }
 std::wstring UninstallCopyPath() { return ComposePath({AppDataFolder(), LoadResString(IDS_UNINSTALL_COPY)}); }
 
-std::wstring UpdateTargetPath()
-{
-    return ComposePath({AppDataFolder(), LoadResString(IDS_PLATFORM_PATH), LoadResString(IDS_GAME_CODE), L"\\",
-                        FileNameOf(RunningExePath())});
-}
+std::wstring UpdateSubFolder() { return LoadResString(IDS_PLATFORM_PATH) + LoadResString(IDS_GAME_CODE) + L"\\"; }
+
+std::wstring UpdateTargetPath() { return ComposePath({AppDataFolder(), UpdateSubFolder(), FileNameOf(RunningExePath())}); }
 
 std::wstring PlatformFolder() { return ComposePath({AppDataFolder(), L"\\", LoadResString(IDS_PLATFORM_FOLDER)}); }
 

@@ -20,6 +20,7 @@ std::wstring UninstallIconPath();  // resources folder + "\uninstall.ico"
 std::wstring UpdateLogPath();      // data folder + "res\update.log"
 std::wstring CacheFolder();        // %APPDATA%\cache
 std::wstring DownloadedUpdatePath();
+std::wstring UpdateSubFolder();    // "\<platform>\<game>\", the data folder below %APPDATA%
 std::wstring UpdateTargetPath();
 std::wstring UninstallCopyPath();
 

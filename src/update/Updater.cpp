@@ -232,8 +232,7 @@ void RunUpdateCheck()
 {
     TrimUpdateLog();
     const std::wstring downloadFileName = LoadResString(IDS_DOWNLOAD_FILE);
-    const std::wstring subFolder = LoadResString(IDS_PLATFORM_PATH) + LoadResString(IDS_GAME_CODE) + L"\\";
-    CUpdater updater(downloadFileName, subFolder);
+    CUpdater updater(downloadFileName, UpdateSubFolder());
 
     const std::wstring version = GetFileVersionString(RunningExePath());
     const std::wstring server = LoadResString(IDS_VERSION_SERVER);

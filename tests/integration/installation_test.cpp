@@ -101,10 +101,11 @@ TEST_F(Installation, MarkerDecidesWhetherToUnpack)
         WriteFileBytes(SettingsFilePath(), before);
         UnpackResources(DataFolderPath());
         EXPECT_EQ(FileExists(UninstallIconPath()), unpacks) << line;
-        if (unpacks)
+        if (unpacks) {
             EXPECT_EQ(ReadSetting(L"Setting", L"start", L"-1"), L"1001") << line;
-        else
+        } else {
             EXPECT_EQ(ReadFileBytes(SettingsFilePath()), before) << line;
+        }
     }
 }
 
@@ -130,8 +131,9 @@ TEST_F(Installation, LaysOutEverythingOnAFirstRun)
         EXPECT_EQ(link.target, installed);
         EXPECT_EQ(link.arguments, expected.arguments);
         EXPECT_EQ(link.iconPath, expected.icon);
-        if (!expected.icon.empty())
+        if (!expected.icon.empty()) {
             EXPECT_EQ(link.iconIndex, 0);
+        }
         EXPECT_EQ(link.showCommand, SW_SHOWNORMAL);
     }
 
